@@ -55,8 +55,36 @@ TEST_F(SaveFileTest, MissingFolderIsReportedOnOneLine) {
   EXPECT_TRUE(Files().empty());
 }
 
-TEST_F(SaveFileTest, FailedRenameRemovesTheTemporaryAndKeepsWhatWasThere) {
-  // A folder cannot be replaced by a file: the rename fails after the temporary was written.
+TEST_F(SaveFileTest, ASymlinkIsWrittenThroughAndStaysALink) {
+  const fs::path target = folder_ / "real.doc";
+  const fs::path link = folder_ / "sheet.doc";
+  std::ofstream(target) << "old";
+  std::error_code error;
+  fs::create_symlink(target, link, error);
+  if (error) GTEST_SKIP() << "no symbolic links here: " << error.message();
+  const SaveResult result = SaveFileAtomically(link.string(), "new");
+  EXPECT_TRUE(result.ok) << result.error;
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(Read(target), "new");
+}
+
+// A device must never be replaced by a file ("-o /dev/stdout" run as root would otherwise
+// replace the system's link). Reached through a link in the test folder, so that a fault
+// replaces only that link.
+TEST_F(SaveFileTest, ADeviceIsNotReplaced) {
+  const fs::path device = "/dev/null";
+  const fs::path link = folder_ / "sheet.doc";
+  std::error_code error;
+  if (fs::exists(device)) fs::create_symlink(device, link, error);
+  if (!fs::exists(device) || error) GTEST_SKIP() << "no /dev/null or no symbolic links here";
+  const SaveResult result = SaveFileAtomically(link.string(), "bytes");
+  EXPECT_FALSE(result.ok);
+  EXPECT_NE(result.error.find("not a regular file"), std::string::npos);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(Files(), std::vector<fs::path>{"sheet.doc"});
+}
+
+TEST_F(SaveFileTest, AFolderIsNotReplaced) {
   const fs::path path = folder_ / "sheet.doc";
   fs::create_directories(path / "inside");
   const SaveResult result = SaveFileAtomically(path.string(), "bytes");

@@ -40,7 +40,8 @@ const WordFile& Template() {
 TEST(CarriedTemplateBytes, AreWhatTheWriterWritesToday) {
   // Rewriting the template must give the committed bytes: tools/template/write-template.sh
   // refreshes them after a deliberate change.
-  EXPECT_TRUE(CarriedTemplate() == WriteWorksheetDocument({}));
+  EXPECT_TRUE(CarriedTemplate() == WriteWorksheetDocument({}))
+      << "assets/dox.doc is out of date: run tools/template/write-template.sh";
 }
 
 TEST(CarriedTemplate, ContainerHoldsTheWordDocumentStreams) {
