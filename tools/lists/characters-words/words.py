@@ -46,7 +46,8 @@ class WordBank:
                 key = gloss_key(gloss)
                 if not SKIPPED_GLOSS.search(gloss) and len(key) >= 3:
                     entry_keys.append(key)
-            self.keys[simplified].update(entry_keys)
+            if entry_keys:
+                self.keys[simplified].update(entry_keys)
         self.unsuitable = sorted(unsuitable_words)
         self.candidates = sorted(w for w in self.keys if w not in rejected and w not in unsuitable_words)
 
@@ -57,9 +58,9 @@ class WordBank:
 def build_word_bank(bank: WordBank, choices: dict) -> tuple:
     """Returns (groups in list order, report). Each group is a list of words."""
     fixed = choices["fixed_groups"]
-    antonyms = [pair for pair in choices["antonym_pairs"]["approved"]]
+    antonyms = [list(pair) for pair in choices["antonym_pairs"]["approved"]]
     fixed_words = [w for g in fixed["head"] + [fixed["anchor"]] + fixed["tail"] for w in g]
-    used = set(fixed_words) | {w for p in antonyms for w in p}
+    used = set(fixed_words) | {w for pair in antonyms for w in pair}
     rejected_groups = [set(g) for entry in choices["rejected_groups"] for g in entry["groups"]]
     synonyms = _synonym_groups(bank, used, rejected_groups)
 
@@ -71,7 +72,7 @@ def build_word_bank(bank: WordBank, choices: dict) -> tuple:
     )
     before, after = [], []
     room = {"before": rows_before_anchor, "after": rows_after_anchor}
-    for group in [list(p) for p in antonyms] + synonyms:
+    for group in antonyms + synonyms:
         side = "before" if bank.sort_key(group[0]) < bank.sort_key(anchor[0]) else "after"
         left = room[side] - len(group)
         if left == 0 or left >= 2:
@@ -83,9 +84,9 @@ def build_word_bank(bank: WordBank, choices: dict) -> tuple:
     before.sort(key=lambda g: bank.sort_key(g[0]))
     after.sort(key=lambda g: bank.sort_key(g[0]))
     groups = fixed["head"] + before + [anchor] + after + fixed["tail"]
-    chosen_antonyms = sum(1 for g in before + after if g in [list(p) for p in antonyms])
+    chosen_antonyms = sum(1 for g in before + after if g in antonyms)
     report = {
-        "candidate words (common, GBK, with a usable gloss)": len(bank.keys),
+        "common two-character GBK words with a usable gloss": len(bank.keys),
         "words left out by the gloss content filter": len(bank.unsuitable),
         "words rejected by review": sum(len(e["words"]) for e in choices["rejected_words"]),
         "synonym groups rejected by review": len(rejected_groups),
