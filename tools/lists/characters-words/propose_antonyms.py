@@ -1,6 +1,6 @@
 """Prints antonym pairs for review: WordNet's antonymous English lemmas, each matched to the
-candidate words that have exactly that lemma among their glosses. Pairs already approved in data/words.json
-are left out; every other line was read and not approved.
+candidate words that have exactly that lemma among their glosses. Pairs already approved in
+data/words.json are left out; the rest is printed most common words first.
 
 Usage: propose_antonyms.py CACHE_DIR
 """
