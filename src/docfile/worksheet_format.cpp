@@ -33,6 +33,7 @@ constexpr std::uint16_t kStiTitle = 62;
 constexpr std::uint16_t kStiDefaultParagraphFont = 65;
 constexpr std::uint16_t kDefaultParagraphFontStyle = 10;
 
+// The layout names the Western fonts in ASCII.
 std::u16string Ascii(const char* text) {
   return std::u16string(text, text + std::char_traits<char>::length(text));
 }

@@ -2,6 +2,7 @@
 // The worksheet's formatting: its fonts, its styles, the properties of its special paragraphs
 // and characters, and its page, all taken from the template's layout.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
