@@ -1,5 +1,5 @@
 // mochi-sheet: makes one worksheet with the window program's generation code, against the
-// built-in Word stand-in, and prints it as UTF-8 text.
+// built-in Word stand-in, prints it as UTF-8 text and, when asked, saves it as a .doc.
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "cli/sheet_options.h"
+#include "docfile/save_file.h"
+#include "docfile/worksheet_doc.h"
 #include "lists/word_lists.h"
 #include "platform/host/host_clock.h"
 #include "platform/host/host_dialogs.h"
@@ -63,6 +65,22 @@ void SelectRadios(platform::HeadlessToolkit& toolkit, const SheetOptions& option
   toolkit.SetRadioSelected(texts::kRadioParentSignature, options.ending == SheetEnding::Signature);
 }
 
+// Writes the worksheet as a Word 97-2003 document; the file appears whole or not at all.
+int Save(const word::DocumentText& sheet, const std::string& path) {
+  const std::string bytes = docfile::WriteWorksheetDocument(sheet);
+  if (bytes.empty()) {
+    std::cerr << "mochi-sheet: the worksheet is too large to write as a .doc\n";
+    return 1;
+  }
+  const docfile::SaveResult saved = docfile::SaveFileAtomically(path, bytes);
+  if (!saved.ok) {
+    std::cerr << "mochi-sheet: " << saved.error << '\n';
+    return 1;
+  }
+  std::cerr << "mochi-sheet: worksheet saved as " << path << '\n';
+  return 0;
+}
+
 int Run(const SheetOptions& options) {
   ScratchFolder scratch;
   if (scratch.path().empty()) {
@@ -111,7 +129,9 @@ int Run(const SheetOptions& options) {
     std::cerr << "mochi-sheet: the stand-in made no document\n";
     return 1;
   }
-  std::cout << wordsim::PrintDocument(word.Application(0).documents.back().Text());
+  const word::DocumentText sheet = word.Application(0).documents.back().Text();
+  std::cout << wordsim::PrintDocument(sheet);
+  if (options.output) return Save(sheet, *options.output);
   return 0;
 }
 

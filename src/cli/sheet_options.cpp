@@ -35,9 +35,10 @@ ParsedOptions ParseSheetOptions(std::span<const std::string_view> arguments) {
       (name == "--trace" ? options.trace : options.help) = true;
       continue;
     }
-    if (name != "--kind" && name != "--ending" && name != "--seed") {
+    if (name == "-o") name = "--output";
+    if (name != "--kind" && name != "--ending" && name != "--seed" && name != "--output") {
       return Error("unknown option '" + std::string(arguments[i]) +
-                   "'; accepted: --kind, --ending, --seed, --trace, --help");
+                   "'; accepted: --kind, --ending, --seed, --trace, -o/--output, --help");
     }
     if (!value) {
       if (i + 1 == arguments.size()) return Error(std::string(name) + " needs a value");
@@ -62,6 +63,9 @@ ParsedOptions ParseSheetOptions(std::span<const std::string_view> arguments) {
       } else {
         return Error("--ending accepts motto or signature, not '" + std::string(*value) + "'");
       }
+    } else if (name == "--output") {
+      if (value->empty()) return Error("--output needs a file name");
+      options.output = std::string(*value);
     } else {
       options.seed = ParseSeed(*value);
       if (!options.seed) {

@@ -17,6 +17,7 @@ struct SheetOptions {
   SheetEnding ending = SheetEnding::Motto;
   std::optional<std::uint32_t> seed;  // else the uptime, as the window program seeds
   bool trace = false;                 // print every automation call
+  std::optional<std::string> output;  // also save the worksheet there as a .doc
   bool help = false;
 };
 
@@ -25,11 +26,11 @@ struct ParsedOptions {
   std::string error;  // one line naming what is accepted, when options is empty
 };
 
-// Options as "--name value" or "--name=value".
+// Options as "--name value" or "--name=value"; "-o FILE" is "--output FILE".
 ParsedOptions ParseSheetOptions(std::span<const std::string_view> arguments);
 
 inline constexpr std::string_view kSheetUsage =
     "usage: mochi-sheet [--kind characters|words|idioms] [--ending motto|signature] "
-    "[--seed N] [--trace]";
+    "[--seed N] [--trace] [-o FILE.doc]";
 
 }  // namespace mochi::cli

@@ -186,7 +186,8 @@ std::string WriteCompoundFile(const Clsid& rootClsid, const std::vector<Compound
   // The FAT maps every sector, its own included.
   std::uint32_t fatSectors = 1;
   while (fat.size() + fatSectors > fatSectors * kIdsPerSector) ++fatSectors;
-  assert(fatSectors <= kHeaderFatSlots);
+  // Only the header's FAT slots are written (no DIFAT sectors): larger content cannot be held.
+  if (fatSectors > kHeaderFatSlots) return std::string();
   const std::uint32_t firstFatSector = static_cast<std::uint32_t>(fat.size());
   fat.insert(fat.end(), fatSectors, kFatSector);
   fat.resize(fatSectors * kIdsPerSector, kFreeSector);

@@ -17,7 +17,7 @@ struct CompoundStream {
 using Clsid = std::array<std::uint8_t, 16>;  // as stored
 
 // Streams under 4096 bytes go to the mini stream; the others take whole sectors, in the order
-// given.
+// given. Empty when the streams together exceed what the header's FAT slots map (about 7 MB).
 std::string WriteCompoundFile(const Clsid& rootClsid, const std::vector<CompoundStream>& streams);
 
 }  // namespace mochi::docfile

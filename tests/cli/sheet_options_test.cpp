@@ -32,6 +32,9 @@ TEST(SheetOptions, TakesValuesAfterASpaceOrAnEqualsSign) {
   EXPECT_TRUE(parsed.options->trace);
   EXPECT_EQ(Parse({"--kind=words"}).options->kind, SheetKind::Words);
   EXPECT_EQ(Parse({"--seed=0"}).options->seed, 0u);
+  EXPECT_EQ(Parse({"-o", "w.doc"}).options->output, "w.doc");
+  EXPECT_EQ(Parse({"--output=a b.doc"}).options->output, "a b.doc");
+  EXPECT_FALSE(Parse({}).options->output);
 }
 
 struct BadCase {
@@ -50,16 +53,16 @@ TEST_P(SheetOptionErrors, NameWhatIsAccepted) {
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, SheetOptionErrors,
-    ::testing::Values(BadCase{{"--kind", "word"}, "characters, words or idioms"},
-                      BadCase{{"--kind"}, "needs a value"},
-                      BadCase{{"--ending", "sign"}, "motto or signature"},
-                      BadCase{{"--seed", "-1"}, "0 to 4294967295"},
-                      BadCase{{"--seed", "4294967296"}, "0 to 4294967295"},
-                      BadCase{{"--seed", "12x"}, "0 to 4294967295"},
-                      BadCase{{"--seed="}, "0 to 4294967295"},
-                      BadCase{{"--trace=yes"}, "takes no value"},
-                      BadCase{{"idioms"}, "accepted: --kind, --ending, --seed, --trace"},
-                      BadCase{{"-k", "idioms"}, "accepted: --kind"}));
+    ::testing::Values(
+        BadCase{{"--kind", "word"}, "characters, words or idioms"},
+        BadCase{{"--kind"}, "needs a value"}, BadCase{{"--ending", "sign"}, "motto or signature"},
+        BadCase{{"--seed", "-1"}, "0 to 4294967295"},
+        BadCase{{"--seed", "4294967296"}, "0 to 4294967295"},
+        BadCase{{"--seed", "12x"}, "0 to 4294967295"}, BadCase{{"--seed="}, "0 to 4294967295"},
+        BadCase{{"--trace=yes"}, "takes no value"},
+        BadCase{{"idioms"}, "accepted: --kind, --ending, --seed, --trace"},
+        BadCase{{"-k", "idioms"}, "accepted: --kind"}, BadCase{{"-o"}, "needs a value"},
+        BadCase{{"--output="}, "needs a file name"}));
 
 }  // namespace
 }  // namespace mochi::cli

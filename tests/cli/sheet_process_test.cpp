@@ -5,6 +5,11 @@
 #include <stdio.h>
 #include <sys/wait.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -55,6 +60,63 @@ TEST(SheetProcess, TheSameSeedPrintsTheSameSheet) {
   ASSERT_EQ(first.status, 0);
   EXPECT_EQ(first.out, second.out);
   EXPECT_NE(first.out, other.out);
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The UTF-16LE bytes of a UTF-8 text of characters from the Basic Multilingual Plane.
+std::string Utf16Bytes(const std::string& utf8) {
+  std::string out;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : 3;
+    unsigned code = length == 1 ? lead : length == 2 ? lead & 0x1F : lead & 0x0F;
+    for (int k = 1; k < length; ++k) code = (code << 6) | (utf8[i + k] & 0x3F);
+    out += static_cast<char>(code & 0xFF);
+    out += static_cast<char>(code >> 8);
+    i += length;
+  }
+  return out;
+}
+
+class SheetOutput : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ =
+        std::filesystem::temp_directory_path() / ("mochi-sheet-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder_);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+  std::filesystem::path folder_;
+};
+
+TEST_F(SheetOutput, SavesTheSheetItPrintsAsAWordDocument) {
+  const auto path = folder_ / "w.doc";
+  const Result result = RunSheet("--kind words --seed 5 -o " + path.string());
+  ASSERT_EQ(result.status, 0);
+  const std::string bytes = ReadFile(path);
+  EXPECT_EQ(bytes.substr(0, 8), "\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1");
+  // The first row's word, as printed ("| 爱 | 护 |"), is in the document's text.
+  const std::size_t row = result.out.find("| ", result.out.find("+----"));
+  ASSERT_NE(row, std::string::npos);
+  const std::string first = result.out.substr(row + 2, 3);
+  const std::string second = result.out.substr(row + 2 + 3 + 3, 3);
+  EXPECT_NE(bytes.find(Utf16Bytes(first)), std::string::npos) << first;
+  EXPECT_NE(bytes.find(Utf16Bytes(second)), std::string::npos) << second;
+  EXPECT_NE(bytes.find(Utf16Bytes("小学生学写词组练习")), std::string::npos);
+  // Nothing but the document is left in the folder.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1);
+}
+
+TEST_F(SheetOutput, APathThatCannotBeWrittenFailsWithStatusOneAndLeavesNothing) {
+  const auto path = folder_ / "no-such-folder" / "w.doc";
+  const Result result = RunSheet("--kind idioms --seed 5 -o " + path.string());
+  EXPECT_EQ(result.status, 1);
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 0);
 }
 
 TEST(SheetProcess, AWrongOptionEndsWithStatusTwoAndNoSheet) {

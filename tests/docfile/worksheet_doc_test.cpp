@@ -134,6 +134,14 @@ TEST(FinishedWorksheet, LongTextsStayReadableThroughout) {
   }
 }
 
+// The container maps at most about 7 MB; beyond that the writer says so instead of writing a
+// file whose allocation table is cut short.
+TEST(FinishedWorksheet, TooMuchTextGivesNoDocumentRatherThanABrokenOne) {
+  word::DocumentText typed;
+  typed.paragraphs[0] = std::u16string(4'000'000, u'题');
+  EXPECT_EQ(WriteWorksheetDocument(typed), "");
+}
+
 TEST(FinishedWorksheet, SameTextGivesTheSameBytes) {
   EXPECT_TRUE(WriteWorksheetDocument(IdiomWorksheetFixture()) ==
               WriteWorksheetDocument(IdiomWorksheetFixture()));
