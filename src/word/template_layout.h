@@ -23,8 +23,8 @@ inline constexpr int kTextWidth = kPageWidth - kMarginLeft - kMarginRight;
 static_assert(kTextWidth == 10012);
 
 // Styles. Sizes in half-points, as Word stores them.
-inline constexpr int kNormalSizeHalfPoints = 21;  // 10.5 pt
-inline constexpr int kTitleSizeHalfPoints = 32;   // 16 pt
+inline constexpr int kNormalSizeHalfPoints = 21;     // 10.5 pt
+inline constexpr int kTitleSizeHalfPoints = 32;      // 16 pt
 inline constexpr int kTitleMarkSizeHalfPoints = 44;  // paragraph 1's mark: 22 pt
 inline constexpr int kTitleSpaceBefore = 240;        // 12 pt
 inline constexpr int kTitleSpaceAfter = 60;          // 3 pt
@@ -57,11 +57,11 @@ constexpr int AnchorParagraph(int row) { return 4 + 3 * (row - 1); }
 static_assert(AnchorParagraph(kRows) == kClosingParagraph);
 
 enum class ParagraphRole {
-  Title,      // empty, Title style, mark 22 pt: receives the title line
-  Empty,      // empty Normal paragraph
-  Header,     // empty, Normal, centred: receives the header line
-  GridRow,    // the anchors of one row, Normal
-  Closing,    // line breaks, then the anchors of row 13, Normal, centred: receives the closing line
+  Title,    // empty, Title style, mark 22 pt: receives the title line
+  Empty,    // empty Normal paragraph
+  Header,   // empty, Normal, centred: receives the header line
+  GridRow,  // the anchors of one row, Normal
+  Closing,  // line breaks, then the anchors of row 13, Normal, centred: receives the closing line
 };
 
 constexpr ParagraphRole RoleOfParagraph(int paragraph) {
@@ -82,7 +82,9 @@ constexpr int RowOfParagraph(int paragraph) {
 }
 
 // Within an anchor paragraph the anchors stand from column 12 down to column 1.
-constexpr int ColumnOfAnchor(int anchorIndexInParagraph) { return kColumns - anchorIndexInParagraph; }
+constexpr int ColumnOfAnchor(int anchorIndexInParagraph) {
+  return kColumns - anchorIndexInParagraph;
+}
 
 // Box numbers 1 to 156 in reading order: row 1 columns 1 to 12, then row 2, ... This is also the
 // drawing (stacking) order of the groups.
@@ -91,8 +93,8 @@ constexpr int BoxNumber(int row, int column) { return (row - 1) * kColumns + col
 // The first paragraph of each box's text; the second paragraph is plain Normal.
 struct BoxTextFormat {
   int sizeHalfPoints;
-  bool boxFont;       // 楷体 instead of the Normal fonts
-  bool snapToGrid;    // aligned to the document grid
+  bool boxFont;     // 楷体 instead of the Normal fonts
+  bool snapToGrid;  // aligned to the document grid
 };
 constexpr BoxTextFormat BoxFirstParagraphFormat(int column) {
   return column <= 4 ? BoxTextFormat{72, false, true} : BoxTextFormat{60, true, false};
@@ -105,9 +107,9 @@ struct Segment {
 inline constexpr Segment kTextBoxRect = {1, 0, 836, 834};
 inline constexpr Segment kHorizontalGuide = {0, 418, 839, 418};
 inline constexpr Segment kVerticalGuide = {417, 3, 419, 831};
-inline constexpr int kTextBoxBorderEighthPoints = 8;       // 1 pt, black
-inline constexpr int kTextBoxInsetLeftRightEmu = 18000;    // 0.5 mm
-inline constexpr int kGuideLineWidthEmu = 19050;           // 1.5 pt
-inline constexpr int kGuideLineGreyRgb = 0xC0C0C0;         // dotted with round dots
+inline constexpr int kTextBoxBorderEighthPoints = 8;     // 1 pt, black
+inline constexpr int kTextBoxInsetLeftRightEmu = 18000;  // 0.5 mm
+inline constexpr int kGuideLineWidthEmu = 19050;         // 1.5 pt
+inline constexpr int kGuideLineGreyRgb = 0xC0C0C0;       // dotted with round dots
 
 }  // namespace mochi::word::layout
