@@ -11,8 +11,8 @@
 namespace mochi::platform {
 
 enum class ControlKind {
-  PictureBox,      // shows the window's banner picture, stretched to its size
-  GroupBox,        // a caption and a frame; the radio buttons inside it form one exclusive group
+  PictureBox,  // shows the window's banner picture, stretched to its size
+  GroupBox,    // a caption and a frame; the radio buttons inside it form one exclusive group
   RadioButton,
   Button,          // flat push button with its own caption font and a tooltip
   StatusBar,       // fixed-width parts

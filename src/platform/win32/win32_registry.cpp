@@ -56,17 +56,6 @@ std::optional<std::wstring> ReadText(const std::wstring& keyPath, const std::wst
   return expanded;
 }
 
-std::string GbkFromWide(const std::wstring& wide) {
-  if (wide.empty()) return std::string();
-  const int size = static_cast<int>(wide.size());
-  const int length = WideCharToMultiByte(936, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string text(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
-  if (length > 0) {
-    WideCharToMultiByte(936, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
-  }
-  return text;
-}
-
 }  // namespace
 
 std::string Win32Registry::ReadLocalMachineText(std::string_view key, std::string_view name) {

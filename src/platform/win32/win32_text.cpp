@@ -42,4 +42,16 @@ std::wstring WideFromGbk(std::string_view gbk) {
   return text;
 }
 
+std::string GbkFromWide(std::wstring_view wide) {
+  if (wide.empty()) return std::string();
+  const int size = static_cast<int>(wide.size());
+  const int length =
+      WideCharToMultiByte(kCodePage936, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+  if (length > 0) {
+    WideCharToMultiByte(kCodePage936, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
+  }
+  return text;
+}
+
 }  // namespace mochi::platform

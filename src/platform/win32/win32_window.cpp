@@ -50,8 +50,8 @@ HBITMAP StretchedPicture(std::span<const unsigned char> jpeg, int width, int hei
     return nullptr;
   }
   IPicture* picture = nullptr;
-  const HRESULT loaded = OleLoadPicture(stream, static_cast<LONG>(jpeg.size()), FALSE,
-                                        IID_IPicture, reinterpret_cast<void**>(&picture));
+  const HRESULT loaded = OleLoadPicture(stream, static_cast<LONG>(jpeg.size()), FALSE, IID_IPicture,
+                                        reinterpret_cast<void**>(&picture));
   stream->Release();
   if (FAILED(loaded) || picture == nullptr) return nullptr;
 
@@ -125,8 +125,8 @@ void Win32WindowHost::State::CreateControl(const ControlDescription& description
   const std::wstring text = WideFromGbk(description.text);
   auto make = [&](const wchar_t* className, DWORD style, const std::wstring& caption) {
     return CreateWindowExW(0, className, caption.c_str(), WS_CHILD | WS_VISIBLE | style,
-                           description.left, description.top, description.width,
-                           description.height, parent, id, instance, nullptr);
+                           description.left, description.top, description.width, description.height,
+                           parent, id, instance, nullptr);
   };
   switch (description.kind) {
     case ControlKind::PictureBox:
@@ -148,8 +148,8 @@ void Win32WindowHost::State::CreateControl(const ControlDescription& description
           first = false;
         }
       }
-      control.handle = make(WC_BUTTONW, BS_AUTORADIOBUTTON | WS_TABSTOP | (first ? WS_GROUP : 0),
-                            text);
+      control.handle =
+          make(WC_BUTTONW, BS_AUTORADIOBUTTON | WS_TABSTOP | (first ? WS_GROUP : 0), text);
       SendMessageW(control.handle, BM_SETCHECK, description.selected ? BST_CHECKED : BST_UNCHECKED,
                    0);
       break;
@@ -158,21 +158,20 @@ void Win32WindowHost::State::CreateControl(const ControlDescription& description
       control.handle = make(WC_BUTTONW, BS_PUSHBUTTON | BS_FLAT | WS_TABSTOP, text);
       if (!description.font.face.empty()) {
         auto font = std::make_unique<GdiObject>();
-        font->Reset(CreateFontW(-description.font.pixelHeight, 0, 0, 0,
-                                description.font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                                GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                DEFAULT_QUALITY, DEFAULT_PITCH,
-                                WideFromGbk(description.font.face).c_str()));
+        font->Reset(CreateFontW(
+            -description.font.pixelHeight, 0, 0, 0, description.font.bold ? FW_BOLD : FW_NORMAL,
+            FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+            DEFAULT_QUALITY, DEFAULT_PITCH, WideFromGbk(description.font.face).c_str()));
         SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font->get()), FALSE);
         fonts.push_back(std::move(font));
       }
       // No focus rectangle on the button.
       SendMessageW(control.handle, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
       if (!description.tooltip.empty()) {
-        HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
-                                   instance, nullptr);
+        HWND tip =
+            CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);
         std::wstring tipText = WideFromGbk(description.tooltip);
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
@@ -199,9 +198,8 @@ void Win32WindowHost::State::CreateControl(const ControlDescription& description
       break;
     }
     case ControlKind::HyperlinkLabel:
-      control.handle = make(WC_LINK, 0,
-                            L"<a href=\"" + WideFromGbk(description.target) + L"\">" + text +
-                                L"</a>");
+      control.handle = make(
+          WC_LINK, 0, L"<a href=\"" + WideFromGbk(description.target) + L"\">" + text + L"</a>");
       break;
     case ControlKind::TextField:
       control.handle = make(WC_EDITW, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, text);
@@ -323,9 +321,7 @@ bool Win32WindowHost::Load(const WindowDescription& description, WindowEvents& e
   return true;
 }
 
-bool Win32WindowHost::HasWindow() {
-  return state_->window != nullptr && IsWindow(state_->window);
-}
+bool Win32WindowHost::HasWindow() { return state_->window != nullptr && IsWindow(state_->window); }
 
 void Win32WindowHost::RunEventLoop() {
   MSG message;
