@@ -44,7 +44,7 @@ TEST_P(LineReadingTest, FileBytesBecomeTheseEntries) {
   EXPECT_EQ(Entries(tables.CharacterList), c.entries);
 }
 
-const std::string kLongLine(5000, 'x');  // crosses the reader's 4096-byte blocks
+const std::string kLongLine(40000, 'x');  // longer than any block the reader reads at once
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LineReadingTest,
@@ -62,6 +62,21 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{
             "cr_at_block_end", std::string(4095, 'y') + "\r\nz", {std::string(4095, 'y'), "z"}}),
     [](const ::testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
+
+TEST(LineReadingTest, LineEndsSplitAtAnyPowerOfTwoBoundaryAreFound) {
+  testing::NativeFiles native;
+  // A reader working in blocks may see the CR of a line end in one block and its LF in the next.
+  for (const std::size_t length : {1023u, 1024u, 4095u, 4096u, 8191u, 16383u, 16384u, 65535u}) {
+    const std::string bytes = std::string(length, 'y') + "\r\nz\r\n";
+    const std::string path = native.ProgramPath("boundary.txt");
+    const CarriedList list{"CharacterList", path, Span(bytes)};
+    WordListTables tables;
+    LoadWordLists(native.files(), std::span(&list, 1), tables);
+    EXPECT_EQ(Entries(tables.CharacterList),
+              (std::vector<std::string>{std::string(length, 'y'), "z"}))
+        << "line of " << length << " bytes";
+  }
+}
 
 // Three small lists standing for the first three of the eight.
 struct ThreeLists {
