@@ -37,12 +37,12 @@ struct StatusPart {
 struct ControlDescription {
   std::string_view name;
   ControlKind kind;
-  std::string_view parent;  // empty: the window itself
+  std::string_view parent = {};  // empty: the window itself
   int left = 0;
   int top = 0;
   int width = 0;
   int height = 0;
-  std::string_view text;  // caption, or the label's shown text
+  std::string_view text = {};  // caption, or the label's shown text
   bool selected = false;  // radio buttons
   std::string_view tooltip = {};
   std::string_view target = {};  // hyperlink labels

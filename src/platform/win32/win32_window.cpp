@@ -73,9 +73,17 @@ HBITMAP StretchedPicture(std::span<const unsigned char> jpeg, int width, int hei
   return bitmap;
 }
 
-// Group boxes receive their radio buttons' colour requests; they answer white like the window.
+// Group boxes paint their inside and answer their radio buttons' colour requests white, like
+// the window.
 LRESULT CALLBACK WhiteChildren(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                DWORD_PTR) {
+  if (message == WM_ERASEBKGND) {
+    RECT area;
+    GetClientRect(window, &area);
+    FillRect(reinterpret_cast<HDC>(wParam), &area,
+             static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    return 1;
+  }
   if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
     SetBkColor(reinterpret_cast<HDC>(wParam), kWhite);
     return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
@@ -213,6 +221,11 @@ void Win32WindowHost::State::CreateControl(const ControlDescription& description
       break;
     case ControlKind::Component:
       break;
+  }
+  // Controls without a font of their own take the system's default one.
+  if (control.handle != nullptr && description.font.face.empty()) {
+    SendMessageW(control.handle, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   }
   controls.push_back(control);
 }
