@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/win32_com.h"
+
 namespace mochi::platform {
 namespace {
 
@@ -17,25 +19,6 @@ using word::InvokeKind;
 using word::InvokeResult;
 using word::Ref;
 using word::Value;
-
-// Holds one reference to a COM interface and releases it once.
-template <typename T>
-class ComPtr {
- public:
-  ComPtr() = default;
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-  ~ComPtr() {
-    if (pointer_ != nullptr) pointer_->Release();
-  }
-  T** out() { return &pointer_; }
-  T* get() const { return pointer_; }
-  T* operator->() const { return pointer_; }
-  explicit operator bool() const { return pointer_ != nullptr; }
-
- private:
-  T* pointer_ = nullptr;
-};
 
 class Bstr {
  public:

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "platform/win32/win32_com.h"
 #include "platform/win32/win32_text.h"
 
 namespace mochi::platform {
@@ -44,17 +45,16 @@ HBITMAP StretchedPicture(std::span<const unsigned char> jpeg, int width, int hei
   if (memory == nullptr) return nullptr;
   std::copy(jpeg.begin(), jpeg.end(), static_cast<unsigned char*>(GlobalLock(memory)));
   GlobalUnlock(memory);
-  IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
+  ComPtr<IStream> stream;
+  if (FAILED(CreateStreamOnHGlobal(memory, TRUE, stream.out()))) {
     GlobalFree(memory);
     return nullptr;
   }
-  IPicture* picture = nullptr;
-  const HRESULT loaded = OleLoadPicture(stream, static_cast<LONG>(jpeg.size()), FALSE, IID_IPicture,
-                                        reinterpret_cast<void**>(&picture));
-  stream->Release();
-  if (FAILED(loaded) || picture == nullptr) return nullptr;
-
+  ComPtr<IPicture> picture;
+  if (FAILED(OleLoadPicture(stream.get(), static_cast<LONG>(jpeg.size()), FALSE, IID_IPicture,
+                            reinterpret_cast<void**>(picture.out())))) {
+    return nullptr;
+  }
   OLE_XSIZE_HIMETRIC pictureWidth = 0;
   OLE_YSIZE_HIMETRIC pictureHeight = 0;
   picture->get_Width(&pictureWidth);
@@ -69,7 +69,6 @@ HBITMAP StretchedPicture(std::span<const unsigned char> jpeg, int width, int hei
   SelectObject(target, old);
   DeleteDC(target);
   ReleaseDC(nullptr, screen);
-  picture->Release();
   return bitmap;
 }
 
