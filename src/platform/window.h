@@ -43,7 +43,7 @@ struct ControlDescription {
   int width = 0;
   int height = 0;
   std::string_view text = {};  // caption, or the label's shown text
-  bool selected = false;  // radio buttons
+  bool selected = false;       // radio buttons
   std::string_view tooltip = {};
   std::string_view target = {};  // hyperlink labels
   FontDescription font = {};

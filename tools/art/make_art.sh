@@ -44,9 +44,9 @@ convert -size 256x256 xc:none -fill '#1d5c45' -draw 'roundrectangle 8,8 247,247 
   -font "$font" -fill white -pointsize 200 -gravity center -annotate +0+8 '墨' \
   "$work/icon.png"
 images=()
-for spec in 48:4 48:8 32:8 16:8 128:32 48:32 32:32 16:32; do
-  size=${spec%%:*}
-  bits=${spec##*:}
+for image in 48:4 48:8 32:8 16:8 128:32 48:32 32:32 16:32; do
+  size=${image%%:*}
+  bits=${image##*:}
   out="$work/icon-$size-$bits.rgba"
   convert "$work/icon.png" -resize "${size}x${size}" -depth 8 "rgba:$out"
   images+=("$size:$bits:$out")

@@ -65,8 +65,8 @@ def dib(size, bits, rgba):
 def main():
     out = sys.argv[1]
     entries = []
-    for spec in sys.argv[2:]:
-        size, bits, path = spec.split(':', 2)
+    for image in sys.argv[2:]:
+        size, bits, path = image.split(':', 2)
         size, bits = int(size), int(bits)
         with open(path, 'rb') as f:
             rgba = f.read()
