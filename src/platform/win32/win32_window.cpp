@@ -5,6 +5,7 @@
 #include <olectl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/win32/win32_com.h"
