@@ -12,7 +12,8 @@ class MemoryOpenFile final : public platform::OpenFile {
   std::uint64_t Size() override { return bytes_.size(); }
   std::size_t ReadAt(std::uint64_t position, std::span<char> out) override {
     if (position >= bytes_.size()) return 0;
-    const std::size_t count = std::min(out.size(), bytes_.size() - position);
+    const auto count =
+        static_cast<std::size_t>(std::min<std::uint64_t>(out.size(), bytes_.size() - position));
     std::copy_n(bytes_.data() + position, count, out.data());
     return count;
   }
