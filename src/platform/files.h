@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace mochi::platform {
@@ -30,6 +31,10 @@ class FileSystem {
   // Opens an existing file for reading and writing, shared with other openers for reading and
   // writing. Returns nullptr when there is no such file or it cannot be opened so.
   virtual std::unique_ptr<OpenFile> OpenExisting(std::string_view path) = 0;
+  // The path under which the file written last as `path` can be found by other programs. It
+  // differs from `path` only where a platform had to put the file elsewhere (Windows, when the
+  // system folder is not writable).
+  virtual std::string PathInUse(std::string_view path) { return std::string(path); }
 };
 
 }  // namespace mochi::platform

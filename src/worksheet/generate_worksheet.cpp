@@ -112,7 +112,9 @@ void MakeWorksheet(const GenerationContext& context, RandomGenerator& generator)
   context.state.documentsObject.Reset();
   context.state.documentsObject = connection.TakeDocuments();
   context.files.WriteWholeFile(texts::kTemplatePath, context.templateBytes);
-  connection.InvokeByName(context.state.documentsObject, texts::kAddMember, texts::kTemplatePath);
+  // Where the platform had to put the template elsewhere, Word gets the path it is at.
+  connection.InvokeByName(context.state.documentsObject, texts::kAddMember,
+                          context.files.PathInUse(texts::kTemplatePath));
 
   switch (SelectedKind(context.toolkit)) {
     case WorksheetKind::Characters:

@@ -13,5 +13,7 @@ class Win32TextCodec final : public TextCodec {
 
 // The UTF-16 form of a GBK path or text for the wide Win32 calls; invalid bytes become U+FFFD.
 std::wstring WideFromGbk(std::string_view gbk);
+// The GBK form of a UTF-16 text; characters without one become '?'.
+std::string GbkFromWide(std::wstring_view wide);
 
 }  // namespace mochi::platform

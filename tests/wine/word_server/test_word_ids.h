@@ -1,0 +1,24 @@
+#pragma once
+// The identities of the test Word; they match test_word.idl.
+
+#include <guiddef.h>
+
+namespace mochi::testword {
+
+// coclass TestWordApplication, registered as "Word.Application".
+inline constexpr CLSID kApplicationClass = {
+    0x2df4ca32, 0x83c2, 0x4b63, {0x88, 0x52, 0x67, 0x34, 0xe1, 0x63, 0xb4, 0xd0}};
+inline constexpr IID kApplicationType = {
+    0x3f12ed86, 0x28d3, 0x4735, {0xad, 0x65, 0x5f, 0xb8, 0x8f, 0x8f, 0x27, 0xd9}};
+inline constexpr IID kDocumentsType = {
+    0x1da067df, 0x7bbf, 0x43eb, {0xae, 0x15, 0x57, 0xb6, 0x4f, 0x98, 0x5f, 0xa8}};
+inline constexpr IID kDocumentType = {
+    0x77f913fc, 0x817d, 0x4abe, {0x8b, 0x5d, 0xaa, 0x9f, 0xcd, 0x53, 0x4e, 0x2b}};
+inline constexpr IID kSelectionType = {
+    0x0fe13e48, 0x4631, 0x4460, {0x95, 0x3d, 0xc1, 0x39, 0x04, 0x7b, 0x90, 0xac}};
+
+// Beside the server's module: what the test Word holds, rewritten whenever a run lets go of its
+// selection and when the application goes.
+inline constexpr wchar_t kReportFileName[] = L"test-word-report.txt";
+
+}  // namespace mochi::testword
