@@ -16,7 +16,8 @@ class Dialogs {
  public:
   virtual ~Dialogs() = default;
   // Shows a message box with an OK button and waits until it is dismissed. Texts are GBK.
-  virtual void ShowMessage(std::string_view text, std::string_view title, MessageBoxStyle style) = 0;
+  virtual void ShowMessage(std::string_view text, std::string_view title,
+                           MessageBoxStyle style) = 0;
 };
 
 }  // namespace mochi::platform

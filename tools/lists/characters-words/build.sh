@@ -12,13 +12,13 @@ debian_inputs=(unicode-data=15.0.0-1 python3-jieba=0.42.1-3 wordnet-base=1:3.0-3
 
 fetch_debian_inputs() {
   mkdir -p "$cache/debs" "$cache/root"
-  local spec name version deb
-  for spec in "${debian_inputs[@]}"; do
-    name=${spec%%=*}
-    version=${spec#*=}
+  local pin name version deb
+  for pin in "${debian_inputs[@]}"; do
+    name=${pin%%=*}
+    version=${pin#*=}
     deb=$(ls "$cache/debs/${name}_"*.deb 2>/dev/null || true)
     if [ -z "$deb" ]; then
-      (cd "$cache/debs" && { apt-get download "$spec" || { apt-get update -qq && apt-get download "$spec"; }; })
+      (cd "$cache/debs" && { apt-get download "$pin" || { apt-get update -qq && apt-get download "$pin"; }; })
       deb=$(ls "$cache/debs/${name}_"*.deb)
     fi
     if [ "$(dpkg-deb -f "$deb" Version)" != "$version" ]; then
