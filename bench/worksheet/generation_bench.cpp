@@ -15,12 +15,10 @@
 #include "platform/host/host_text.h"
 #include "platform/host/host_toolkit.h"
 #include "word/word_connection.h"
+#include "word/worksheet_template.h"
 #include "wordsim/wordsim.h"
 #include "worksheet/generate_worksheet.h"
 #include "worksheet/texts.h"
-
-extern const unsigned char asset_dox_doc[];
-extern const std::size_t asset_dox_doc_size;
 
 namespace {
 
@@ -41,8 +39,7 @@ void BM_GenerateWorksheet(benchmark::State& state, std::string_view kindRadio) {
                                "C:\\Program Files\\Microsoft Office\\Office12\\");
   mochi::platform::HostDialogs dialogs(nullptr);
   mochi::platform::HostClock clock;
-  const std::span<const char> templateBytes(reinterpret_cast<const char*>(asset_dox_doc),
-                                            asset_dox_doc_size);
+  const std::span<const char> templateBytes = mochi::word::WorksheetTemplate();
   mochi::worksheet::ProgramState programState;
 
   for (auto _ : state) {

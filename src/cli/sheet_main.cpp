@@ -20,14 +20,12 @@
 #include "platform/host/host_text.h"
 #include "platform/host/host_toolkit.h"
 #include "word/word_connection.h"
+#include "word/worksheet_template.h"
 #include "wordsim/document_print.h"
 #include "wordsim/utf8.h"
 #include "wordsim/wordsim.h"
 #include "worksheet/generate_worksheet.h"
 #include "worksheet/texts.h"
-
-extern const unsigned char asset_dox_doc[];
-extern const std::size_t asset_dox_doc_size;
 
 namespace mochi::cli {
 namespace {
@@ -99,8 +97,7 @@ int Run(const SheetOptions& options) {
     return 1;
   }
 
-  const std::span<const char> templateBytes(reinterpret_cast<const char*>(asset_dox_doc),
-                                            asset_dox_doc_size);
+  const std::span<const char> templateBytes = word::WorksheetTemplate();
   wordsim::WordSim word(files, codec, templateBytes);
   word::WordConnection connection(word, codec);
   platform::HostRegistry registry;

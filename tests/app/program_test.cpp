@@ -14,10 +14,8 @@
 #include "app/control_table.h"
 #include "app/fatal_error.h"
 #include "native_platform.h"
+#include "word/worksheet_template.h"
 #include "wordsim/wordsim.h"
-
-extern const unsigned char asset_dox_doc[];
-extern const std::size_t asset_dox_doc_size;
 
 namespace mochi::app {
 namespace {
@@ -163,8 +161,7 @@ class ProgramTest : public ::testing::Test {
 
   testing::NativeFiles files_;
   std::unique_ptr<platform::TextCodec> codec_ = testing::MakeNativeTextCodec();
-  std::span<const char> templateBytes_{reinterpret_cast<const char*>(asset_dox_doc),
-                                       asset_dox_doc_size};
+  std::span<const char> templateBytes_ = word::WorksheetTemplate();
   wordsim::WordSim word_{files_.files(), *codec_, templateBytes_};
   MapRegistry registry_;
   FixedClock clock_;

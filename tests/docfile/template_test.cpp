@@ -9,9 +9,7 @@
 #include "doc_reader.h"
 #include "docfile/worksheet_doc.h"
 #include "word/template_layout.h"
-
-extern const unsigned char asset_dox_doc[];
-extern const std::size_t asset_dox_doc_size;
+#include "word/worksheet_template.h"
 
 namespace mochi::docfile::testing {
 namespace {
@@ -28,7 +26,8 @@ constexpr std::uint16_t kPFUsePgsuSettings = 0x2447;
 constexpr std::uint16_t kTitleStyle = 15;
 
 std::string CarriedTemplate() {
-  return std::string(reinterpret_cast<const char*>(asset_dox_doc), asset_dox_doc_size);
+  const std::span<const char> bytes = word::WorksheetTemplate();
+  return std::string(bytes.begin(), bytes.end());
 }
 
 // Read once: every test looks at the same carried bytes.

@@ -13,9 +13,8 @@
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_window.h"
+#include "word/worksheet_template.h"
 
-extern const unsigned char asset_dox_doc[];
-extern const std::size_t asset_dox_doc_size;
 extern const unsigned char asset_banner_jpg[];
 extern const std::size_t asset_banner_jpg_size;
 
@@ -40,7 +39,7 @@ int Run() {
       .codec = codec,
       .automation = automation,
       .window = window,
-      .templateBytes = {reinterpret_cast<const char*>(asset_dox_doc), asset_dox_doc_size},
+      .templateBytes = mochi::word::WorksheetTemplate(),
       .picture = {asset_banner_jpg, asset_banner_jpg_size},
   };
   // A fatal-error stop ends the process at once: no destructor and no clean-up runs.

@@ -15,11 +15,9 @@
 #include "word/automation.h"
 #include "word/template_layout.h"
 #include "word/word_ids.h"
+#include "word/worksheet_template.h"
 #include "wordsim/utf8.h"
 #include "wordsim/wordsim.h"
-
-extern const unsigned char asset_dox_doc[];
-extern const std::size_t asset_dox_doc_size;
 
 namespace mochi::testword {
 namespace {
@@ -37,10 +35,7 @@ std::wstring ModuleFolder() {
 // One per process: the stand-in, its type library and the report.
 class Server {
  public:
-  Server()
-      : word_(files_, codec_,
-              std::span<const char>(reinterpret_cast<const char*>(asset_dox_doc),
-                                    asset_dox_doc_size)) {
+  Server() : word_(files_, codec_, mochi::word::WorksheetTemplate()) {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(serverModule, path, MAX_PATH);
     LoadTypeLibEx(path, REGKIND_NONE, &library_);
