@@ -24,11 +24,11 @@ constexpr std::string_view kPicture = "\xCD\xBC\xC6\xAC\xBF\xF2\x31" /* 图片�
 constexpr std::string_view kKindGroup = "\xB7\xD6\xD7\xE9\xBF\xF2\x32" /* 分组框2 */;
 constexpr std::string_view kEndingGroup = "\xB7\xD6\xD7\xE9\xBF\xF2\x33" /* 分组框3 */;
 
-// The maker's page comes from the build (MOCHI_MAKER_PAGE); the label shows the maker's name
-// before it.
+// The maker's page and its address as shown come from the build (MOCHI_MAKER_PAGE,
+// MOCHI_MAKER_SHOWN_ADDRESS); the label shows the maker's name before the address.
 constexpr std::string_view kMakerPage = MOCHI_MAKER_PAGE;
 constexpr std::string_view kLinkText =
-    "\xD0\xC7\xB7\xAB\xC8\xED\xBC\xFE " /* 星帆软件  */ MOCHI_MAKER_PAGE;
+    "\xD0\xC7\xB7\xAB\xC8\xED\xBC\xFE " /* 星帆软件  */ MOCHI_MAKER_SHOWN_ADDRESS;
 
 constexpr std::array kStatusParts = {
     platform::StatusPart{161, ""},

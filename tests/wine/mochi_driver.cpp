@@ -1,6 +1,7 @@
 #include "mochi_driver.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <filesystem>
 #include <fstream>
@@ -132,6 +133,59 @@ void RegisterTestWord(ServerKind kind, const std::wstring& server) {
   } else {
     SetText(classKey + L"\\LocalServer32", nullptr, server);
   }
+}
+
+namespace {
+
+// Runs the program to its end within the time; false when it failed or had to be stopped.
+bool RunsToSuccess(const std::wstring& exe, DWORD timeoutMilliseconds) {
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return false;
+  }
+  DWORD status = 1;
+  if (WaitForSingleObject(process.hProcess, timeoutMilliseconds) == WAIT_OBJECT_0) {
+    GetExitCodeProcess(process.hProcess, &status);
+  } else {
+    TerminateProcess(process.hProcess, 1);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return status == 0;
+}
+
+// Stops every process of that program name.
+void StopProcesses(const wchar_t* exeName) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more;
+       more = Process32NextW(snapshot, &entry)) {
+    if (_wcsicmp(entry.szExeFile, exeName) != 0) continue;
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
+      TerminateProcess(process, 1);
+      WaitForSingleObject(process, 5000);
+      CloseHandle(process);
+    }
+  }
+  CloseHandle(snapshot);
+}
+
+}  // namespace
+
+bool ReadyLocalServer(const std::wstring& activator) {
+  bool ready = false;
+  for (int attempt = 0; attempt < 4 && !ready; ++attempt) ready = RunsToSuccess(activator, 15000);
+  // The servers of these activations must not serve the program's run: a stalled one would
+  // stall it again, and each writes its own report.
+  Sleep(500);
+  StopProcesses(L"test_word_server.exe");
+  return ready;
 }
 
 void SetWordPath(bool present) {

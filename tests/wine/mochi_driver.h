@@ -24,6 +24,11 @@ std::optional<std::string> ReadWholeFile(const std::wstring& path);
 enum class ServerKind { InProcess, LocalServer };
 // Registers the test Word as "Word.Application", in one of its two forms.
 void RegisterTestWord(ServerKind kind, const std::wstring& server);
+// Readies the out-of-process test Word: Wine's first out-of-process activation in a new prefix
+// can stall for good, while the ones after it succeed. Activates it with the helper program,
+// giving up on a stalled attempt and trying again, then waits until the server process has
+// ended. False when no attempt succeeded.
+bool ReadyLocalServer(const std::wstring& activator);
 // Sets or removes Word's App Paths value "Path" that the Word check reads.
 void SetWordPath(bool present);
 

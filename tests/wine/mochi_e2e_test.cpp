@@ -295,6 +295,8 @@ TEST_F(MochiEndToEndTest, WhenTheSystemFolderCannotBeWrittenTheFilesGoToTheTempo
 TEST_F(MochiEndToEndTest, WordAsALocalServerMakesTheWorksheetToo) {
   const std::wstring server = WindowsPath(TEST_WORD_EXE);
   RegisterTestWord(ServerKind::LocalServer, server);
+  ASSERT_TRUE(ReadyLocalServer(WindowsPath(ACTIVATE_WORD)));
+  DeleteFileW(report_.c_str());
   {
     RunningProgram program(folder_ + L"mochi.exe", kCommandLine, platform::kMainWindowClass);
     ASSERT_NE(program.window(), nullptr);
