@@ -85,6 +85,7 @@ int main() {
   RegisterTestWord(ServerKind::InProcess, WindowsPath(TEST_WORD_DLL));
   Measure(folder + L"mochi.exe", "in process");
   RegisterTestWord(ServerKind::LocalServer, WindowsPath(TEST_WORD_EXE));
+  ReadyLocalServer(WindowsPath(ACTIVATE_WORD));
   Measure(folder + L"mochi.exe", "local server");
   RegisterTestWord(ServerKind::InProcess, WindowsPath(TEST_WORD_DLL));
   return 0;
