@@ -32,28 +32,31 @@ struct ListNeed {
   std::string_view file;
 };
 
+// The file of the i-th list in loading order.
+std::string_view FileOf(int i) { return lists::CarriedLists()[static_cast<std::size_t>(i)].path; }
+
 std::vector<ListNeed> ListsToDrawFrom(const lists::WordListTables& tables,
                                       platform::Toolkit& toolkit) {
   std::vector<ListNeed> needs;
   switch (SelectedKind(toolkit)) {
     case WorksheetKind::Characters:
-      needs = {{&tables.CharacterList, lists::kCharacterCount, "c:\\windows\\zi1.txt"}};
+      needs = {{&tables.CharacterList, lists::kCharacterCount, FileOf(0)}};
       break;
     case WorksheetKind::Words:
-      needs = {{&tables.WordFirstList, lists::kWordCount, "c:\\windows\\zi2.txt"},
-               {&tables.WordSecondList, lists::kWordCount, "c:\\windows\\zi3.txt"}};
+      needs = {{&tables.WordFirstList, lists::kWordCount, FileOf(1)},
+               {&tables.WordSecondList, lists::kWordCount, FileOf(2)}};
       break;
     case WorksheetKind::Idioms:
-      needs = {{&tables.IdiomCharList1, lists::kIdiomCount, "c:\\windows\\zi4.txt"},
-               {&tables.IdiomCharList2, lists::kIdiomCount, "c:\\windows\\zi5.txt"},
-               {&tables.IdiomCharList3, lists::kIdiomCount, "c:\\windows\\zi6.txt"},
-               {&tables.IdiomCharList4, lists::kIdiomCount, "c:\\windows\\zi7.txt"}};
+      needs = {{&tables.IdiomCharList1, lists::kIdiomCount, FileOf(3)},
+               {&tables.IdiomCharList2, lists::kIdiomCount, FileOf(4)},
+               {&tables.IdiomCharList3, lists::kIdiomCount, FileOf(5)},
+               {&tables.IdiomCharList4, lists::kIdiomCount, FileOf(6)}};
       break;
     case WorksheetKind::None:
       break;
   }
   if (!toolkit.IsRadioSelected(texts::kRadioParentSignature)) {
-    needs.push_back({&tables.MottoList, lists::kMottoCount, "c:\\windows\\my.txt"});
+    needs.push_back({&tables.MottoList, lists::kMottoCount, FileOf(7)});
   }
   return needs;
 }
